@@ -1,0 +1,18 @@
+#pragma once
+// Everything the window code uses from the stand-in toolkit, in one include.
+#include "platform/application.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/component.h"
+#include "platform/controls.h"
+#include "platform/dialog_host.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/form.h"
+#include "platform/grid.h"
+#include "platform/ini_file.h"
+#include "platform/menus.h"
+#include "platform/paths.h"
+#include "platform/std_controls.h"
+#include "platform/timer.h"
+#include "platform/types.h"
