@@ -45,6 +45,12 @@ void TControl::parentResized(int dw, int dh) {
   setBounds(l, t, w, h);
 }
 
+TPoint TControl::clientOrigin() const {
+  if (!parent_) return {left_, top_};
+  const TPoint o = parent_->clientOrigin();
+  return {o.x + left_, o.y + top_};
+}
+
 void TControl::setVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;

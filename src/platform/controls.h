@@ -32,6 +32,10 @@ class TControl : public TComponent {
   int width() const { return width_; }
   int height() const { return height_; }
   TRect boundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  // Screen position of a point given in this control's own coordinates, and back.
+  virtual TPoint clientOrigin() const;
+  TPoint clientToScreen(TPoint p) const { const TPoint o = clientOrigin(); return {p.x + o.x, p.y + o.y}; }
+  TPoint screenToClient(TPoint p) const { const TPoint o = clientOrigin(); return {p.x - o.x, p.y - o.y}; }
   void setBounds(int left, int top, int width, int height);
   void setLeft(int v) { setBounds(v, top_, width_, height_); }
   void setTop(int v) { setBounds(left_, v, width_, height_); }

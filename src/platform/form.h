@@ -25,6 +25,8 @@ class TForm : public TWinControl, public MessageTarget {
   Application& application() const override { return app_; }
 
   WindowHandle handle() const { return handle_; }
+  // The client area starts inside the left border and below the title bar.
+  TPoint clientOrigin() const override { return {left() + kFrameWidth / 2, top() + kFrameHeight - kFrameWidth / 2}; }
 
   int clientWidth() const { return width() - kFrameWidth; }
   int clientHeight() const { return height() - kFrameHeight; }

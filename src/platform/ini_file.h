@@ -5,7 +5,8 @@
 // default. Each write goes to disk at once, through a temporary file in the
 // same folder renamed over the old one, so a failed write never leaves a
 // truncated file. A file that is not valid UTF-8 is read as Chinese text in
-// the GB18030 (GBK) or Big5 code page.
+// the code page of a simplified-Chinese desktop (GB18030, a superset of GBK);
+// Big5 is tried only for bytes that code page cannot hold.
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ class TIniFile {
 
 // Decodes text to UTF-8: valid UTF-8 (a byte-order mark removed) stays as it
 // is, anything else is converted from GB18030, or from Big5 when that fails.
+// Text that neither can decode is returned unchanged.
 std::string decodeChineseText(const std::string& bytes);
 
 }  // namespace hl

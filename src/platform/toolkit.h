@@ -16,3 +16,4 @@
 #include "platform/std_controls.h"
 #include "platform/timer.h"
 #include "platform/types.h"
+#include "platform/serial_ports.h"
