@@ -6,7 +6,7 @@
 
 #include "platform/errors.h"
 #include "platform/ini_file.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace hl::test {
 namespace {

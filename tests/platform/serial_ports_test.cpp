@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/serial_ports.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace hl::test {
 namespace {
