@@ -1,0 +1,68 @@
+#pragma once
+// The main window: its controls (Form2Controls), the handlers bound to their
+// events, and the state that lives as long as the window.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form2_controls.h"
+#include "app/main_form.h"
+#include "model/display_tables.h"
+#include "model/project.h"
+#include "platform/ini_file.h"
+
+namespace hl {
+
+// The window message by which the serial engine reports received bytes.
+constexpr unsigned SE_MSG_RECEIVE = 1642;
+
+class TForm2 : public Form2Controls {
+ public:
+  TForm2(Application& app, const FormEnvironment& environment);
+  ~TForm2() override;
+
+  // Every handler the window's controls are bound to.
+#include "app/form2_handlers.inc"
+
+  // Routes the serial receive message to OnCommReceive.
+  void dispatchMessage(Message& message) override;
+
+  // --- State that lives as long as the window ---------------------------
+  FormEnvironment environment;
+  // Scratch texts of the row captions.
+  std::string scratchText1, scratchText2;
+  // Pointer positions of block selection, in screen coordinates.
+  TPoint dragStartPoint, dragEndPoint, boxGrabPoint;
+  Project project;
+
+  std::string languageCode = "English";
+  std::unique_ptr<TIniFile> languageIni;
+  bool deleteAfterCopy = false;
+  bool fillAfterCopy = false;
+  // Lamps of the preview field, one per channel, owned by the window.
+  std::vector<TShape*> previewLamps;
+  int linkMode = 0;
+  TColor lastChosenColour = clWhite;
+
+  // --- Routines other parts of the window call ------------------------
+  // Fills the serial port list from the system.
+  void FillPortList();
+  // Reads the settings file and the working pattern of the stored model.
+  void LoadSettings();
+  // Applies the selected model's profile; gives the lamp count it leaves.
+  int ApplyProfile();
+  // Every zone back to its reset state, then the panel shows zone 1 again.
+  void ClearAllZones();
+  // Zone grid set-up for the current model, lamp count and zone.
+  void SetupZoneGrid();
+  // Creates one lamp per channel on the preview panel, lampsPerRow a row.
+  void LayoutPreviewLamps(int lampCount, int lampsPerRow);
+
+ private:
+  void fillPreviewWidths(int lamps);
+  void sizeGridForCurrentZone(int lamps);
+  // Binds every control event to its handler (form2_bindings.cpp).
+  void bindEvents();
+};
+
+}  // namespace hl
