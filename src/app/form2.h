@@ -7,6 +7,7 @@
 
 #include "app/form2_controls.h"
 #include "app/main_form.h"
+#include "model/controller_profiles.h"
 #include "model/display_tables.h"
 #include "model/project.h"
 #include "platform/ini_file.h"
@@ -41,6 +42,9 @@ class TForm2 : public Form2Controls {
   bool fillAfterCopy = false;
   // Lamps of the preview field, one per channel, owned by the window.
   std::vector<TShape*> previewLamps;
+  // Grid cell under the last mouse-up (-1 outside the cells); the time
+  // editors write to its column.
+  TPoint clickedCell{-1, -1};
   int linkMode = 0;
   TColor lastChosenColour = clWhite;
 
@@ -51,6 +55,8 @@ class TForm2 : public Form2Controls {
   void LoadSettings();
   // Applies the selected model's profile; gives the lamp count it leaves.
   int ApplyProfile();
+  // Reads the working pattern of the current controller family.
+  void RestoreWorkingPattern();
   // Every zone back to its reset state, then the panel shows zone 1 again.
   void ClearAllZones();
   // Zone grid set-up for the current model, lamp count and zone.
@@ -60,6 +66,12 @@ class TForm2 : public Form2Controls {
 
  private:
   void fillPreviewWidths(int lamps);
+  void applyLampLimit(const ControllerProfile& profile);
+  void showZoneTabs(const ControllerProfile& profile);
+  ZoneSettings& shownZoneSettings();
+  // Stores default time k (0-based) of the zone shown from its boxes.
+  void storeDefaultTime(int k);
+  void emptyDefaultTimeBecomesTen(TComboBox& box, int k);
   void sizeGridForCurrentZone(int lamps);
   // Binds every control event to its handler (form2_bindings.cpp).
   void bindEvents();

@@ -8,11 +8,6 @@
 namespace hl {
 namespace {
 
-// The model's pattern memory and lamp limit. Until the controller model
-// table is built every model is served as the first one.
-constexpr int kFirstModelMemoryBytes = 589824;
-constexpr int kFirstModelLampMaximum = 1024;
-
 // Rounds to the nearest integer, halves to the even neighbour.
 int roundHalfEven(double value) {
   const double floorValue = std::floor(value);
@@ -31,11 +26,17 @@ void TForm2::SetupZoneGrid() {
   CheckBox9->hide();
   BitBtn16->hide();
   // 3. The model's limits.
-  const int lampMaximum = kFirstModelLampMaximum;
-  if (StrToInt(ComboBox4->text()) > lampMaximum) ComboBox4->setItemIndex(lampMaximum - 1);
-  project.memoryBytes = kFirstModelMemoryBytes;
-  // 4. and 5.
-  if (StrToInt(ComboBox4->text()) == 0) ComboBox4->setText("1");
+  const int model = ComboBox6->itemIndex();
+  const ControllerProfile& profile = controllerProfile(model);
+  const int maximum = lampMaximum(model, CheckBox9->checked());
+  if (StrToInt(ComboBox4->text()) > maximum) ComboBox4->setItemIndex(maximum - 1);
+  project.memoryBytes = profile.memoryBytes;
+  if (profile.pairSelector) ComboBox10->setEnabled(true);
+  if (profile.rgbwSwitch) CheckBox9->show();
+  if (profile.chipButton) BitBtn16->show();
+  // 4. and 5. A count below 1 (typed "0" or "-5") becomes 1: no grid, store
+  // or preview has room for fewer lamps.
+  if (StrToInt(ComboBox4->text()) < 1) ComboBox4->setText("1");
   const int lamps = StrToInt(ComboBox4->text());
   project.applyFrameCapacity(lamps);
   // 6.
@@ -111,12 +112,4 @@ void TForm2::ComboBox9Change(TObject*) {
   Label3->setCaption((project.englishCaptions == 1 ? "long：" : "预览长：") + std::to_string(length));
   LayoutPreviewLamps(lamps, width);
 }
-
-int TForm2::ApplyProfile() {
-  // The controller model table is not built yet: every model keeps the
-  // window's tabs and the first model's values, and the working pattern is
-  // not read. Gives the lamp count as the profile leaves it.
-  return StrToInt(ComboBox4->text());
-}
-
 }  // namespace hl

@@ -1,0 +1,84 @@
+// Handlers of features not built yet: bound, doing nothing until their feature lands.
+#include "app/form2.h"
+
+namespace hl {
+
+void TForm2::Button4Click(TObject*) {}
+void TForm2::Button21Click(TObject*) {}
+void TForm2::Button5Click(TObject*) {}
+void TForm2::StringGrid1DrawCell(TObject*, int, int, const TRect&, unsigned) {}
+void TForm2::StringGrid1MouseMove(TObject*, TShiftState, int, int) {}
+void TForm2::StringGrid1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
+void TForm2::StringGrid1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {}
+void TForm2::StringGrid1Click(TObject*) {}
+void TForm2::HYEditKeyPress(TObject*, char&) {}
+void TForm2::HYEditMouseLeave(TObject*) {}
+void TForm2::GroupBox9MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
+void TForm2::GroupBox9MouseMove(TObject*, TShiftState, int, int) {}
+void TForm2::GroupBox9MouseUp(TObject*, TMouseButton, TShiftState, int, int) {}
+void TForm2::N1Click(TObject*) {}
+void TForm2::N2Click(TObject*) {}
+void TForm2::N3Click(TObject*) {}
+void TForm2::N5Click(TObject*) {}
+void TForm2::N10Click(TObject*) {}
+void TForm2::N4Click(TObject*) {}
+void TForm2::N6Click(TObject*) {}
+void TForm2::Button8Click(TObject*) {}
+void TForm2::Button9Click(TObject*) {}
+void TForm2::BitBtn10Click(TObject*) {}
+void TForm2::Button3Click(TObject*) {}
+void TForm2::Shape4MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
+void TForm2::N7Click(TObject*) {}
+void TForm2::Button6Click(TObject*) {}
+void TForm2::Button14Click(TObject*) {}
+void TForm2::Button15Click(TObject*) {}
+void TForm2::N8Click(TObject*) {}
+void TForm2::N12Click(TObject*) {}
+void TForm2::Button12Click(TObject*) {}
+void TForm2::Button13Click(TObject*) {}
+void TForm2::NewWindow1Click(TObject*) {}
+void TForm2::Button7Click(TObject*) {}
+void TForm2::Button10Click(TObject*) {}
+void TForm2::N11Click(TObject*) {}
+void TForm2::Button16Click(TObject*) {}
+void TForm2::Button18Click(TObject*) {}
+void TForm2::Button17Click(TObject*) {}
+void TForm2::CheckBox5Click(TObject*) {}
+void TForm2::CheckBox6Click(TObject*) {}
+void TForm2::BitBtn1Click(TObject*) {}
+void TForm2::Timer3Timer(TObject*) {}
+void TForm2::EXCEL1Click(TObject*) {}
+void TForm2::BitBtn13Click(TObject*) {}
+void TForm2::Button22Click(TObject*) {}
+void TForm2::BitBtn14Click(TObject*) {}
+void TForm2::BitBtn6Click(TObject*) {}
+void TForm2::BitBtn8Click(TObject*) {}
+void TForm2::BitBtn4Click(TObject*) {}
+void TForm2::BitBtn9Click(TObject*) {}
+void TForm2::BitBtn17Click(TObject*) {}
+void TForm2::BitBtn11Click(TObject*) {}
+void TForm2::BitBtn15Click(TObject*) {}
+void TForm2::BitBtn5Click(TObject*) {}
+void TForm2::BitBtn7Click(TObject*) {}
+void TForm2::Timer1Timer(TObject*) {}
+void TForm2::Timer2Timer(TObject*) {}
+void TForm2::Timer4Timer(TObject*) {}
+void TForm2::Timer5Timer(TObject*) {}
+void TForm2::OnCommReceive(Message&) {}
+void TForm2::BitBtn12Click(TObject*) {}
+void TForm2::Button20Click(TObject*) {}
+void TForm2::BitBtnfeiquClick(TObject*) {}
+void TForm2::Button24Click(TObject*) {}
+void TForm2::Button19Click(TObject*) {}
+void TForm2::Button23Click(TObject*) {}
+void TForm2::TRG_TimerTimer(TObject*) {}
+void TForm2::ComboTrigger1Change(TObject*) {}
+void TForm2::ComboTrigger2Change(TObject*) {}
+void TForm2::ComboTrigger3Change(TObject*) {}
+void TForm2::Button1Click(TObject*) {}
+void TForm2::Button2Click(TObject*) {}
+void TForm2::BitBtn16Click(TObject*) {}
+void TForm2::Button25Click(TObject*) {}
+void TForm2::ListBox1Click(TObject*) {}
+
+}  // namespace hl
