@@ -7,6 +7,7 @@
 
 #include "app/form2_controls.h"
 #include "app/main_form.h"
+#include "formats/pattern_image.h"
 #include "model/controller_profiles.h"
 #include "model/display_tables.h"
 #include "model/project.h"
@@ -57,6 +58,8 @@ class TForm2 : public Form2Controls {
   int ApplyProfile();
   // Reads the working pattern of the current controller family.
   void RestoreWorkingPattern();
+  // What the pattern encoder reads from the window's controls.
+  EncoderInputs encoderInputs() const;
   // Every zone back to its reset state, then the panel shows zone 1 again.
   void ClearAllZones();
   // Zone grid set-up for the current model, lamp count and zone.
