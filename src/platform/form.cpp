@@ -29,7 +29,8 @@ bool TForm::userClose() {
   app_.guard([&] {
     if (OnClose) OnClose(this, action);
   });
-  if (action == TCloseAction::caNone) return false;
+  // Only freeing or hiding the main window ends the program.
+  if (action == TCloseAction::caNone || action == TCloseAction::caMinimize) return false;
   closed_ = true;
   app_.Terminate();
   return true;

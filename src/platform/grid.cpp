@@ -182,7 +182,7 @@ void TStringGrid::paint(TCanvas& canvas, const TRect& area) {
   auto visible = [](int i, int fixed, int first) { return i < fixed || i >= first; };
   for (int row = 0; row < rowCount_; ++row) {
     if (!visible(row, fixedRows_, topRow_)) row = topRow_;
-    const TRect rowRect = cellRect(0, row);
+    const TRect rowRect = cellRect(fixedCols_ > 0 ? 0 : leftCol_, row);
     if (rowRect == TRect{}) break;  // below the visible area
     if (rowRect.bottom <= area.top || rowRect.top >= area.bottom) continue;
     for (int col = 0; col < colCount_; ++col) {

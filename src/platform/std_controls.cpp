@@ -49,6 +49,12 @@ void TCustomEdit::acceptKey(char key) {
 
 TEdit::TEdit(TComponent* owner, std::string name) : TCustomEdit(owner, std::move(name)) { setColor(clWindow); }
 
+void TEdit::acceptKey(char key) {
+  const bool digit = key >= '0' && key <= '9';
+  if (numbersOnly_ && !digit && key != VK_BACK) return;  // pasting stays unfiltered, as in the toolkit
+  TCustomEdit::acceptKey(key);
+}
+
 TMemo::TMemo(TComponent* owner, std::string name) : TCustomEdit(owner, std::move(name)) { setColor(clWindow); }
 
 void TMemo::syncText() {

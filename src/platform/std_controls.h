@@ -58,7 +58,11 @@ class TEdit : public TCustomEdit {
   TAlignment alignment() const { return alignment_; }
   void setAlignment(TAlignment a) { alignment_ = a; }
   bool numbersOnly() const { return numbersOnly_; }
+  // Typed keys other than digits and backspace are refused.
   void setNumbersOnly(bool v) { numbersOnly_ = v; }
+
+ protected:
+  void acceptKey(char key) override;
 
  private:
   TAlignment alignment_ = TAlignment::taLeftJustify;

@@ -150,3 +150,19 @@ TEST(UserActions, AnExceptionInAHandlerReachesTheErrorBoxAndTheProgramGoesOn) {
 
 }  // namespace
 }  // namespace hl::test
+
+namespace hl::test {
+namespace {
+
+TEST(KeyPress, ANumbersOnlyEditRefusesTypedLettersButNotPaste) {
+  Controls c;
+  c.edit->setNumbersOnly(true);
+  c.edit->setText("");
+  c.edit->userType("1a2");
+  EXPECT_EQ(c.edit->text(), "12");
+  c.edit->userSetText("x9");
+  EXPECT_EQ(c.edit->text(), "x9");
+}
+
+}  // namespace
+}  // namespace hl::test

@@ -1,6 +1,7 @@
 // Anchors, screen coordinates and the grid's geometry.
 #include <gtest/gtest.h>
 
+#include "platform/recording_canvas.h"
 #include "toolkit_fixture.h"
 
 namespace hl::test {
@@ -117,6 +118,20 @@ TEST(Grid, PaintsOnlyTheVisibleCells) {
   g.grid->paint(canvas, {0, 0, g.grid->width(), g.grid->height()});
   // 2 fixed + 61 scrolled columns (partly) by 31 rows (partly).
   EXPECT_EQ(calls, (2 + 61) * 31);
+}
+
+TEST(Grid, PaintsAScrolledGridWithoutFixedColumns) {
+  GridFixture g;
+  g.grid->setFixedCols(0);
+  g.grid->setLeftCol(5);
+  int calls = 0, firstCol = -1;
+  g.grid->OnDrawCell = [&](TObject*, int col, int, const TRect&, unsigned) {
+    if (calls++ == 0) firstCol = col;
+  };
+  RecordingCanvas canvas;
+  g.grid->paint(canvas, {0, 0, g.grid->width(), g.grid->height()});
+  EXPECT_GT(calls, 0);
+  EXPECT_EQ(firstCol, 5);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// The real main window through the Qt front-end: every control has its
+// widget, shown exactly when the control is, with the designed texts;
+// clicks reach the window's handlers and closing runs cleanly.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/entry.h"
+#include "app/form2.h"
+#include "qt/grid_view.h"
+#include "qt_fixture.h"
+#include "support/temp_dir.h"
+
+namespace hl::test {
+namespace {
+
+class QtMainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    prepareApplication(app);
+    form = createMainForm(app, FormEnvironment{exeDir.path().string(), startDir.path().string()});
+    frontEnd = std::make_unique<qt::QtFrontEnd>(*form, driver);
+    frontEnd->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+  }
+  void TearDown() override {
+    frontEnd.reset();
+    form.reset();
+  }
+
+  QWidget& window() { return frontEnd->window(); }
+  template <class W = QWidget>
+  W* widget(const TComponent* component) {
+    return dynamic_cast<W*>(frontEnd->widgetOf(component));
+  }
+  std::size_t errorBoxes() const { return dialogs.shownOf(ScriptedDialogHost::Kind::Exception).size(); }
+
+  TempDir exeDir, startDir;
+  RealClock clock;
+  ScriptedDialogHost dialogs;
+  Application app{clock, dialogs};
+  qt::EventLoopDriver driver{app};
+  std::unique_ptr<TForm2> form;
+  std::unique_ptr<qt::QtFrontEnd> frontEnd;
+};
+
+TEST_F(QtMainWindowTest, ShowsTheDesignedTexts) {
+  EXPECT_EQ(window().windowTitle(), "Hueloom_v2.6_pro");
+  EXPECT_EQ(window().size(), QSize(1053, 704));
+  EXPECT_EQ(widget<QPushButton>(form->BitBtn5)->text(), "全区发送");
+  EXPECT_EQ(widget<QComboBox>(form->ComboBox8)->currentText(), "BRG");
+  EXPECT_EQ(widget<QLabel>(form->Label13)->text(), "欢迎使用可编程控制器");
+}
+
+TEST_F(QtMainWindowTest, EveryControlHasAWidgetShownExactlyWhenTheControlIs) {
+  int controls = 0;
+  for (TComponent* component : form->components()) {
+    auto* control = dynamic_cast<TControl*>(component);
+    if (!control) continue;
+    ++controls;
+    SCOPED_TRACE(control->name());
+    QWidget* w = widget(control);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->isVisibleTo(&window()), control->showing());
+  }
+  EXPECT_GT(controls, 200);
+  EXPECT_FALSE(widget(form->GroupBox12)->isVisibleTo(&window()));
+  EXPECT_TRUE(widget(form->StringGrid1)->isVisibleTo(&window()));
+}
+
+TEST_F(QtMainWindowTest, ClickingABitBtnReachesItsHandler) {
+  int clicks = 0;
+  form->BitBtn3->OnClick = [&](TObject*) { ++clicks; };
+  QTest::mouseClick(widget(form->BitBtn3), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(QtMainWindowTest, TheGridPaintsThroughTheWindowsDrawHandler) {
+  auto* grid = widget<qt::GridView>(form->StringGrid1);
+  ASSERT_NE(grid, nullptr);
+  grid->viewport()->repaint();
+  QTest::qWait(10);
+  EXPECT_EQ(errorBoxes(), 0u);
+}
+
+TEST_F(QtMainWindowTest, ClosingRunsCleanly) {
+  const std::size_t boxesBefore = errorBoxes();
+  EXPECT_TRUE(window().close());
+  EXPECT_TRUE(form->closed());
+  EXPECT_EQ(errorBoxes(), boxesBefore);
+}
+
+}  // namespace
+}  // namespace hl::test
