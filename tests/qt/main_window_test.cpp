@@ -3,7 +3,9 @@
 // clicks reach the window's handlers and closing runs cleanly.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "app/entry.h"
 #include "app/form2.h"
@@ -80,6 +82,25 @@ TEST_F(QtMainWindowTest, TheGridPaintsThroughTheWindowsDrawHandler) {
   ASSERT_NE(grid, nullptr);
   grid->viewport()->repaint();
   QTest::qWait(10);
+  EXPECT_EQ(errorBoxes(), 0u);
+}
+
+TEST_F(QtMainWindowTest, ChoosingAModelGivesItsTabsAndATabShowsItsZone) {
+  form->languageCode = "ChineseGB";
+  form->project.zoneSettings(6).loopCount = 42;
+  auto* models = widget<QComboBox>(form->ComboBox6);
+  ASSERT_NE(models, nullptr);
+  models->setCurrentIndex(10);
+  emit models->activated(10);  // what the list sends when the user picks an item
+  auto* tabs = widget(form->TabControl1)->findChild<QTabBar*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 9);
+  EXPECT_EQ(tabs->tabText(0), "第1单分区");
+  EXPECT_EQ(tabs->tabText(8), "第4幻分区");
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(6).center());
+  EXPECT_EQ(form->project.currentZone, 6);
+  EXPECT_EQ(widget<QLineEdit>(form->Edit6)->text(), "42");
+  EXPECT_EQ(form->StringGrid1->colCount(), 797);
   EXPECT_EQ(errorBoxes(), 0u);
 }
 
