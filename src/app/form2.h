@@ -7,6 +7,7 @@
 
 #include "app/form2_controls.h"
 #include "app/main_form.h"
+#include "editor/editor_state.h"
 #include "formats/pattern_image.h"
 #include "model/controller_profiles.h"
 #include "model/display_tables.h"
@@ -46,6 +47,8 @@ class TForm2 : public Form2Controls {
   // Grid cell under the last mouse-up (-1 outside the cells); the time
   // editors write to its column.
   TPoint clickedCell{-1, -1};
+  // Anchor cell, colour slots, copied block: the pattern editor's state.
+  EditorState editor;
   int linkMode = 0;
   TColor lastChosenColour = clWhite;
 

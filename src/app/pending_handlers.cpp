@@ -6,32 +6,6 @@ namespace hl {
 void TForm2::Button4Click(TObject*) {}
 void TForm2::Button21Click(TObject*) {}
 void TForm2::Button5Click(TObject*) {}
-void TForm2::StringGrid1DrawCell(TObject*, int, int, const TRect&, unsigned) {}
-void TForm2::StringGrid1MouseMove(TObject*, TShiftState, int, int) {}
-void TForm2::StringGrid1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
-void TForm2::StringGrid1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {}
-void TForm2::StringGrid1Click(TObject*) {}
-void TForm2::HYEditKeyPress(TObject*, char&) {}
-void TForm2::HYEditMouseLeave(TObject*) {}
-void TForm2::GroupBox9MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
-void TForm2::GroupBox9MouseMove(TObject*, TShiftState, int, int) {}
-void TForm2::GroupBox9MouseUp(TObject*, TMouseButton, TShiftState, int, int) {}
-void TForm2::N1Click(TObject*) {}
-void TForm2::N2Click(TObject*) {}
-void TForm2::N3Click(TObject*) {}
-void TForm2::N5Click(TObject*) {}
-void TForm2::N10Click(TObject*) {}
-void TForm2::N4Click(TObject*) {}
-void TForm2::N6Click(TObject*) {}
-void TForm2::Button8Click(TObject*) {}
-void TForm2::Button9Click(TObject*) {}
-void TForm2::BitBtn10Click(TObject*) {}
-void TForm2::Button3Click(TObject*) {}
-void TForm2::Shape4MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
-void TForm2::N7Click(TObject*) {}
-void TForm2::Button6Click(TObject*) {}
-void TForm2::Button14Click(TObject*) {}
-void TForm2::Button15Click(TObject*) {}
 void TForm2::N8Click(TObject*) {}
 void TForm2::N12Click(TObject*) {}
 void TForm2::Button12Click(TObject*) {}
