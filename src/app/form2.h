@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/form2_controls.h"
+#include "app/form_link.h"
 #include "app/main_form.h"
 #include "editor/editor_state.h"
 #include "formats/pattern_image.h"
@@ -15,9 +16,6 @@
 #include "platform/ini_file.h"
 
 namespace hl {
-
-// The window message by which the serial engine reports received bytes.
-constexpr unsigned SE_MSG_RECEIVE = 1642;
 
 class TForm2 : public Form2Controls {
  public:
@@ -50,6 +48,8 @@ class TForm2 : public Form2Controls {
   // Anchor cell, colour slots, copied block: the pattern editor's state.
   EditorState editor;
   int linkMode = 0;
+  // Serial engine, link state and upload (SE_MSG_RECEIVE comes from its engine).
+  FormLink link{*this};
   TColor lastChosenColour = clWhite;
 
   // --- Routines other parts of the window call ------------------------

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/form2.h"
+#include "app/settings_glue.h"
 #include "platform/paths.h"
 
 namespace hl {
@@ -52,10 +53,7 @@ void TForm2::showZoneTabs(const ControllerProfile& profile) {
   TabControl1->setTabs(tabs);
 }
 
-void TForm2::RestoreWorkingPattern() {
-  // Reading the family's working pattern (workingPatternFile(project.familyMode)
-  // in the start-up directory) joins here once the pattern files are built.
-}
+void TForm2::RestoreWorkingPattern() { restoreFamilyWorkingPattern(*this); }
 
 void TForm2::ComboBox6Change(TObject*) {
   ApplyProfile();

@@ -3,6 +3,7 @@
 
 #include "app/form2.h"
 #include "app/list_fill.h"
+#include "app/settings_glue.h"
 #include "platform/paths.h"
 
 namespace hl {
@@ -71,10 +72,7 @@ void TForm2::FormCreate(TObject*) {
   lastChosenColour = levelColours[0];
 }
 
-void TForm2::FormClose(TObject*, TCloseAction&) {
-  // Writing the settings file and the working pattern joins here once the
-  // pattern files are built; until then closing writes nothing.
-}
+void TForm2::FormClose(TObject*, TCloseAction&) { saveSettingsFile(*this); }
 
 void TForm2::FormCanResize(TObject*, int&, int&, bool&) {
   // The width before the resize: the panel lags one resize behind the edge.
@@ -94,9 +92,6 @@ void TForm2::ClearAllZones() {
 
 void TForm2::BitBtn3Click(TObject*) { ClearAllZones(); }
 
-void TForm2::LoadSettings() {
-  // The settings file is read here once the pattern files are built; until
-  // then every start keeps the values the window was built with.
-}
+void TForm2::LoadSettings() { loadSettingsFile(*this); }
 
 }  // namespace hl

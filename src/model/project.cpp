@@ -33,6 +33,26 @@ void Project::fillCells(int zone, int row0, int row1, int column0, int column1, 
   cells_.fill(cellLine(zone, row0), cellLine(zone, row1), column0, column1, value);
 }
 
+void Project::readCellRun(int zone, int row, int column, int count, CellColor* out) const noexcept {
+  if (count <= 0) return;
+  if (!checkCell(zone, row, column) || !checkCell(zone, row, column + count - 1)) {
+    std::fill_n(out, count, 0);
+    return;
+  }
+  cells_.readRun(cellLine(zone, row), column, count, out);
+}
+
+void Project::writeCellRun(int zone, int row, int column, int count, const CellColor* in) {
+  if (count <= 0) return;
+  if (!checkCell(zone, row, column) || !checkCell(zone, row, column + count - 1)) return;
+  cells_.writeRun(cellLine(zone, row), column, count, in);
+}
+
+int Project::lastNonZeroColumn(int zone, int row, int columnEnd) const noexcept {
+  if (!checkCell(zone, row, 0)) return -1;
+  return cells_.lastNotFallback(cellLine(zone, row), std::min(columnEnd, kStoreColumns));
+}
+
 void Project::setFrameTime(int zone, int column, std::int32_t value, std::int32_t unit) {
   if (!checkFrameTime(zone, column)) return;
   frameTimes_.set(zone, column, FrameTime{value, unit});

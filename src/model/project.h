@@ -47,6 +47,15 @@ class Project {
   // Same result as setCell on each cell: the part outside the store is
   // ignored (asserted in debug builds); an empty range does nothing.
   void fillCells(int zone, int row0, int row1, int column0, int column1, CellColor value);
+  // Cells column..column+count-1 of one row, read into out or written from
+  // in, for loops over long runs (the pattern image encoder and reader).
+  // Same result as cell / setCell on each; a run leaving the store is
+  // refused whole (asserted in debug builds), out then holding 0.
+  void readCellRun(int zone, int row, int column, int count, CellColor* out) const noexcept;
+  void writeCellRun(int zone, int row, int column, int count, const CellColor* in);
+  // The highest column below columnEnd (at most kStoreColumns) of one row
+  // holding a non-zero cell, or -1; unwritten storage is skipped whole.
+  int lastNonZeroColumn(int zone, int row, int columnEnd) const noexcept;
 
   // Frame times, indexed by grid column. Either half may be written alone.
   FrameTime frameTime(int zone, int column) const noexcept;

@@ -65,6 +65,57 @@ class SparseTable {
 
   void clear() noexcept { clearLines(0, Lines - 1); }
 
+  // Copies count entries of one line, from column on, into out: a chunk at a
+  // time, so long runs cost one lookup per chunk instead of one per entry.
+  void readRun(int line, int column, int count, T* out) const noexcept {
+    if (count <= 0) return;
+    assertInside(line, column);
+    assertInside(line, column + count - 1);
+    while (count > 0) {
+      const int offset = column & kColumnMask;
+      const int n = std::min(count, kChunkColumns - offset);
+      const T* chunk = chunks_[chunkIndex(line, column)].get();
+      if (chunk) std::copy_n(chunk + offset, n, out);
+      else std::fill_n(out, n, fallback_);
+      column += n;
+      out += n;
+      count -= n;
+    }
+  }
+
+  // The highest column below columnEnd of one line whose entry is not the
+  // fallback, or -1; chunks never written are skipped whole.
+  int lastNotFallback(int line, int columnEnd) const noexcept {
+    if (columnEnd <= 0) return -1;
+    assertInside(line, columnEnd - 1);
+    for (int column = columnEnd - 1; column >= 0;) {
+      const int chunkStart = column & ~kColumnMask;
+      if (const T* chunk = chunks_[chunkIndex(line, column)].get()) {
+        for (int c = column; c >= chunkStart; --c)
+          if (!(chunk[c & kColumnMask] == fallback_)) return c;
+      }
+      column = chunkStart - 1;
+    }
+    return -1;
+  }
+
+  // Sets count entries of one line from in; same result as set on each.
+  void writeRun(int line, int column, int count, const T* in) {
+    if (count <= 0) return;
+    assertInside(line, column);
+    assertInside(line, column + count - 1);
+    while (count > 0) {
+      const int offset = column & kColumnMask;
+      const int n = std::min(count, kChunkColumns - offset);
+      Chunk& chunk = chunks_[chunkIndex(line, column)];
+      if (!chunk && std::any_of(in, in + n, [this](const T& v) { return !(v == fallback_); })) allocate(chunk);
+      if (chunk) std::copy_n(in, n, chunk.get() + offset);
+      column += n;
+      in += n;
+      count -= n;
+    }
+  }
+
   // Heap bytes held: the chunk directory plus the allocated chunks.
   std::size_t bytesInUse() const noexcept {
     return chunks_.size() * sizeof(Chunk) + allocatedChunks_ * kChunkColumns * sizeof(T);

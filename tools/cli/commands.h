@@ -13,5 +13,8 @@ using Arguments = std::vector<std::string>;
 int runCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
 int modelsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+int infoCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+int convertCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+int uploadCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace hl::cli

@@ -10,6 +10,9 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  models    list the controller models with their limits\n"
+    "  info      describe each image of a pattern file\n"
+    "  convert   convert a pattern file to .Aled, .led or .ZKD\n"
+    "  upload    send a pattern file to a controller on a serial port\n"
     "\n"
     "hueloom-cli COMMAND --help shows the arguments of a command.\n";
 
@@ -27,6 +30,9 @@ int runCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 0;
   }
   if (command == "models") return modelsCommand(rest, out, err);
+  if (command == "info") return infoCommand(rest, out, err);
+  if (command == "convert") return convertCommand(rest, out, err);
+  if (command == "upload") return uploadCommand(rest, out, err);
   err << "hueloom-cli: unknown command '" << command << "' (try --help)\n";
   return 1;
 }
