@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/pattern_file_kinds.h"
 #include "formats/file_bytes.h"
 #include "formats/headless_project.h"
@@ -36,24 +37,12 @@ constexpr const char* kHelp =
     "A .ZKD cannot be read: it holds an upload image. The settings and working\n"
     "pattern of the window are never read or written.\n";
 
-constexpr const char* kOrders[] = {"RGB", "RBG", "GRB", "GBR", "BGR", "BRG"};
-
 struct Options {
   std::string in, out;
   std::optional<int> model, lamps;
-  int order = 5;
+  int order = kDefaultColourOrder;
   int zone = 0;  // 0-based
 };
-
-// A strict integer in [low, high], or nullopt.
-std::optional<int> number(const std::string& text, int low, int high) {
-  try {
-    const int value = StrToInt(text);
-    if (value >= low && value <= high) return value;
-  } catch (const EConvertError&) {
-  }
-  return std::nullopt;
-}
 
 // Parses the arguments; gives the problem in words when they are bad.
 std::string parse(const Arguments& args, Options& options) {
@@ -67,17 +56,17 @@ std::string parse(const Arguments& args, Options& options) {
     if (i + 1 == args.size()) return arg + " needs a value";
     const std::string& value = args[++i];
     if (arg == "--model") {
-      if (!(options.model = number(value, 0, kModelCount - 1))) return "--model must be 0 to 15, not '" + value + "'";
+      if (!(options.model = integerIn(value, 0, kModelCount - 1))) return "--model must be 0 to 15, not '" + value + "'";
     } else if (arg == "--lamps") {
-      if (!(options.lamps = number(value, 1, kMaxLampCount))) return "--lamps must be 1 to 1024, not '" + value + "'";
+      if (!(options.lamps = integerIn(value, 1, kMaxLampCount))) return "--lamps must be 1 to 1024, not '" + value + "'";
     } else if (arg == "--zone") {
-      const auto zone = number(value, 1, kZoneSlots);
+      const auto zone = integerIn(value, 1, kZoneSlots);
       if (!zone) return "--zone must be 1 to 10, not '" + value + "'";
       options.zone = *zone - 1;
     } else if (arg == "--order") {
-      const auto found = std::find(std::begin(kOrders), std::end(kOrders), value);
-      if (found == std::end(kOrders)) return "--order must be RGB, RBG, GRB, GBR, BGR or BRG, not '" + value + "'";
-      options.order = static_cast<int>(found - std::begin(kOrders));
+      const auto order = colourOrderIndex(value);
+      if (!order) return std::string("--order must be ") + kColourOrderNames + ", not '" + value + "'";
+      options.order = *order;
     } else {
       return "unknown option " + arg;
     }

@@ -9,6 +9,8 @@
 #include "app/entry.h"
 #include "app/form2.h"
 #include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/pattern_file_kinds.h"
 #include "formats/project_files.h"
 #include "platform/dialog_host.h"
 #include "platform/toolkit.h"
@@ -28,11 +30,9 @@ constexpr const char* kHelp =
     "or BRG (default BRG). Shows the status texts and the progress; exits 0 on\n"
     "\"Send OK !\", 1 with the failure text otherwise.\n";
 
-constexpr const char* kOrders[] = {"RGB", "RBG", "GRB", "GBR", "BGR", "BRG"};
-
 struct UploadOptions {
   std::string port, file;
-  int model = 0, lamps = 1, order = 5, zone = -1;
+  int model = 0, lamps = 1, order = kDefaultColourOrder, zone = -1;
   bool all = false;
 };
 
@@ -70,14 +70,11 @@ struct ScratchFolder {
   }
 };
 
+// Reads a number option into value; false when it is not a whole number in range.
 bool readInt(const std::string& text, int low, int high, int& value) {
-  try {
-    std::size_t used = 0;
-    value = std::stoi(text, &used);
-    return used == text.size() && value >= low && value <= high;
-  } catch (...) {
-    return false;
-  }
+  const auto parsed = integerIn(text, low, high);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
 }
 
 // "" when the arguments are good, else what is wrong with them.
@@ -98,10 +95,9 @@ std::string parse(const Arguments& args, UploadOptions& o) {
     } else if (a == "--zone") {
       if (!readInt(args[++i], 1, 10, o.zone)) return "--zone takes 1..10";
     } else if (a == "--order") {
-      const std::string order = args[++i];
-      const auto* at = std::find(std::begin(kOrders), std::end(kOrders), order);
-      if (at == std::end(kOrders)) return "--order takes RGB, RBG, GRB, GBR, BGR or BRG";
-      o.order = static_cast<int>(at - std::begin(kOrders));
+      const auto order = colourOrderIndex(args[++i]);
+      if (!order) return std::string("--order takes ") + kColourOrderNames;
+      o.order = *order;
     } else if (!a.empty() && a[0] == '-') {
       return "unknown option '" + a + "'";
     } else if (o.file.empty()) {
@@ -114,12 +110,6 @@ std::string parse(const Arguments& args, UploadOptions& o) {
   if (o.file.empty()) return "no pattern file given";
   if (o.all == (o.zone > 0)) return "give either --zone K or --all";
   return "";
-}
-
-bool isOneZoneFile(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext == ".led";
 }
 
 // Runs the window's messages and timers until the exchange has ended.
@@ -169,7 +159,7 @@ int uploadCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "hueloom-cli upload: model " << o.model << " has " << form->TabControl1->tabs().size() << " zones\n";
     return 1;
   }
-  const bool oneZone = !o.all && isOneZoneFile(o.file);
+  const bool oneZone = !o.all && patternFileKind(o.file) == PatternFileKind::OneZone;
   const PatternFileResult read = readPatternFile(
       form->project, o.file, PatternReadRequest{oneZone ? PatternReadUse::OneZone : PatternReadUse::AllZones, oneZone ? zone : 0});
   if (read.status != PatternFileResult::Status::Read) {
