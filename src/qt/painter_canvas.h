@@ -3,7 +3,9 @@
 // through it while their widget paints.
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <optional>
 
 #include "platform/canvas.h"
@@ -26,9 +28,19 @@ class QPainterCanvas final : public TCanvas {
   // The font for the current fontSize, rebuilt only when the size changes.
   const QFontMetrics& useFont();
   QPen currentPen() const;
+  // Puts the canvas's pen on the painter unless it is there already.
+  void usePen();
+
+  // Laid-out text kept between paints: a grid shows the same few hundred
+  // numbers and captions over and over, and laying text out is what costs.
+  const QStaticText& laidOut(const QString& text);
 
   QPainter& painter_;
   QFont font_;
+  bool fontOnPainter_ = false;
+  bool penOnPainter_ = false;
+  TColor penColorInUse_ = 0;
+  int penWidthInUse_ = 0;
   int fontSizeInUse_ = -1;
   std::optional<QFontMetrics> metrics_;
 };
