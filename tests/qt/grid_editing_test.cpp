@@ -2,29 +2,15 @@
 // on it does to the project.
 #include <QImage>
 
-#include "app/entry.h"
-#include "app/form2.h"
+#include "main_window_fixture.h"
 #include "qt/grid_view.h"
-#include "qt_fixture.h"
-#include "support/temp_dir.h"
 
 namespace hl::test {
 namespace {
 
-class QtGridEditingTest : public ::testing::Test {
+class QtGridEditingTest : public QtMainWindowFixture {
  protected:
-  void SetUp() override {
-    prepareApplication(app);
-    form = createMainForm(app, FormEnvironment{exeDir.path().string(), startDir.path().string()});
-    form->ComboBox4->userSelect(19);  // 20 lamps
-    frontEnd = std::make_unique<qt::QtFrontEnd>(*form, driver);
-    frontEnd->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frontEnd->window()));
-  }
-  void TearDown() override {
-    frontEnd.reset();
-    form.reset();
-  }
+  void beforeShowing() override { form->ComboBox4->userSelect(19); }  // 20 lamps
 
   qt::GridView& view() { return *dynamic_cast<qt::GridView*>(frontEnd->widgetOf(form->StringGrid1)); }
   // The grid as it is on screen now.
@@ -37,15 +23,6 @@ class QtGridEditingTest : public ::testing::Test {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
   QColor pixelAt(const QImage& image, QPoint p) { return image.pixelColor(p); }
-  std::size_t errorBoxes() const { return dialogs.shownOf(ScriptedDialogHost::Kind::Exception).size(); }
-
-  TempDir exeDir, startDir;
-  RealClock clock;
-  ScriptedDialogHost dialogs;
-  Application app{clock, dialogs};
-  qt::EventLoopDriver driver{app};
-  std::unique_ptr<TForm2> form;
-  std::unique_ptr<qt::QtFrontEnd> frontEnd;
 };
 
 TEST_F(QtGridEditingTest, PaintsColoursEmptyCellsAndLevels) {

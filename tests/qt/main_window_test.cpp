@@ -7,44 +7,13 @@
 #include <QPushButton>
 #include <QTabBar>
 
-#include "app/entry.h"
-#include "app/form2.h"
+#include "main_window_fixture.h"
 #include "qt/grid_view.h"
-#include "qt_fixture.h"
-#include "support/temp_dir.h"
 
 namespace hl::test {
 namespace {
 
-class QtMainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    prepareApplication(app);
-    form = createMainForm(app, FormEnvironment{exeDir.path().string(), startDir.path().string()});
-    frontEnd = std::make_unique<qt::QtFrontEnd>(*form, driver);
-    frontEnd->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-  }
-  void TearDown() override {
-    frontEnd.reset();
-    form.reset();
-  }
-
-  QWidget& window() { return frontEnd->window(); }
-  template <class W = QWidget>
-  W* widget(const TComponent* component) {
-    return dynamic_cast<W*>(frontEnd->widgetOf(component));
-  }
-  std::size_t errorBoxes() const { return dialogs.shownOf(ScriptedDialogHost::Kind::Exception).size(); }
-
-  TempDir exeDir, startDir;
-  RealClock clock;
-  ScriptedDialogHost dialogs;
-  Application app{clock, dialogs};
-  qt::EventLoopDriver driver{app};
-  std::unique_ptr<TForm2> form;
-  std::unique_ptr<qt::QtFrontEnd> frontEnd;
-};
+using QtMainWindowTest = QtMainWindowFixture;
 
 TEST_F(QtMainWindowTest, ShowsTheDesignedTexts) {
   EXPECT_EQ(window().windowTitle(), "Hueloom_v2.6_pro");
