@@ -43,8 +43,8 @@ void Form2Controls::createToolPanel() {
   Label80 = label(p, "Label80", "分区：", {528, r1, 70, 13});
   Label10 = label(p, "Label10", "串口号刷新--->", {280, r1, 84, 13});
   Label11 = hidden(label(p, "Label11", "无线地址：", {815, r3, 52, 13}));
-  Label92 = label(p, "Label92", "label92", {242, r3, 90, 13});
-  Label93 = label(p, "Label93", "变化设置", {338, r3, 46, 13});
+  Label92 = label(p, "Label92", "label92", {242, r3, 110, 13});
+  Label93 = label(p, "Label93", "变化设置", {364, r3, 48, 13});
   Label1 = label(p, "Label1", "预览宽：", {68, r3, 44, 13});
   Label3 = label(p, "Label3", "预览长：", {178, r3, 60, 13});
   Label12 = label(p, "Label12", "导出:", {516, r3, 26, 13});
@@ -112,8 +112,8 @@ void Form2Controls::createToolPanelTail() {
   add4 = hidden(comboBox(p, "add4", "1", addressAt(3)));
   add5 = hidden(comboBox(p, "add5", "1", addressAt(4)));
   BitBtn11 = bitBtn(p, "BitBtn11", "Plore", {316, r2, 74, 23});
-  ComboBox1 = comboBox(p, "ComboBox1", "1", {386, kRow3, 60, 21}, kBrightnessSteps);
-  ComboBox3 = comboBox(p, "ComboBox3", "+", {450, kRow3, 60, 21}, kDirections);
+  ComboBox1 = comboBox(p, "ComboBox1", "1", {414, kRow3, 48, 21}, kBrightnessSteps);
+  ComboBox3 = comboBox(p, "ComboBox3", "+", {466, kRow3, 46, 21}, kDirections);
   ComboBox8 = comboBox(p, "ComboBox8", "BRG", {544, kRow3, 90, 21}, kColourOrders);
   ComboBox9 = comboBox(p, "ComboBox9", "1", {114, kRow3, 60, 21});
   Button3 = button(p, "Button3", "换色", {640, r3, 40, 23});
