@@ -71,16 +71,10 @@ class SparseTable {
     if (count <= 0) return;
     assertInside(line, column);
     assertInside(line, column + count - 1);
-    while (count > 0) {
-      const int offset = column & kColumnMask;
-      const int n = std::min(count, kChunkColumns - offset);
-      const T* chunk = chunks_[chunkIndex(line, column)].get();
-      if (chunk) std::copy_n(chunk + offset, n, out);
-      else std::fill_n(out, n, fallback_);
-      column += n;
-      out += n;
-      count -= n;
-    }
+    forEachChunkSpan(line, column, count, [&](std::size_t index, int offset, int n, int done) {
+      if (const T* chunk = chunks_[index].get()) std::copy_n(chunk + offset, n, out + done);
+      else std::fill_n(out + done, n, fallback_);
+    });
   }
 
   // The highest column below columnEnd of one line whose entry is not the
@@ -104,17 +98,14 @@ class SparseTable {
     if (count <= 0) return;
     assertInside(line, column);
     assertInside(line, column + count - 1);
-    while (count > 0) {
-      const int offset = column & kColumnMask;
-      const int n = std::min(count, kChunkColumns - offset);
-      Chunk& chunk = chunks_[chunkIndex(line, column)];
-      if (!chunk && std::any_of(in, in + n, [this](const T& v) { return !(v == fallback_); })) allocate(chunk);
-      if (chunk) std::copy_n(in, n, chunk.get() + offset);
-      column += n;
-      in += n;
-      count -= n;
-    }
+    forEachChunkSpan(line, column, count, [&](std::size_t index, int offset, int n, int done) {
+      Chunk& chunk = chunks_[index];
+      const T* from = in + done;
+      if (!chunk && std::any_of(from, from + n, [this](const T& v) { return !(v == fallback_); })) allocate(chunk);
+      if (chunk) std::copy_n(from, n, chunk.get() + offset);
+    });
   }
+
 
   // Heap bytes held: the chunk directory plus the allocated chunks.
   std::size_t bytesInUse() const noexcept {
@@ -124,6 +115,19 @@ class SparseTable {
  private:
   using Chunk = std::unique_ptr<T[]>;
   static constexpr int kColumnMask = kChunkColumns - 1;
+
+  // Calls visit(chunk index, offset in the chunk, entries, entries before)
+  // for each chunk that a run of count entries from column touches, in order.
+  template <class Visit>
+  static void forEachChunkSpan(int line, int column, int count, Visit visit) {
+    for (int done = 0; done < count;) {
+      const int offset = column & kColumnMask;
+      const int n = std::min(count - done, kChunkColumns - offset);
+      visit(chunkIndex(line, column), offset, n, done);
+      column += n;
+      done += n;
+    }
+  }
 
   static std::size_t chunkIndex(int line, int column) noexcept {
     return std::size_t(line) * kChunksPerLine + std::size_t(column >> ChunkShift);
